@@ -1,0 +1,48 @@
+#include "platform/clock.h"
+
+#include <time.h>
+
+namespace quillon::platform {
+namespace {
+
+DateTime FromTm(const struct tm& t, long nanoseconds) {
+  DateTime d;
+  d.year = t.tm_year + 1900;
+  d.month = t.tm_mon + 1;
+  d.day = t.tm_mday;
+  d.hour = t.tm_hour;
+  d.minute = t.tm_min;
+  d.second = t.tm_sec > 59 ? 59 : t.tm_sec;
+  d.millisecond = static_cast<int>(nanoseconds / 1000000);
+  return d;
+}
+
+struct timespec Now() {
+  struct timespec ts;
+  clock_gettime(CLOCK_REALTIME, &ts);
+  return ts;
+}
+
+}  // namespace
+
+DateTime LocalNow() {
+  struct timespec ts = Now();
+  struct tm t;
+  tzset();
+  localtime_r(&ts.tv_sec, &t);
+  return FromTm(t, ts.tv_nsec);
+}
+
+DateTime UtcNow() {
+  struct timespec ts = Now();
+  struct tm t;
+  gmtime_r(&ts.tv_sec, &t);
+  return FromTm(t, ts.tv_nsec);
+}
+
+int64_t UnixMillisNow() {
+  struct timespec ts = Now();
+  return static_cast<int64_t>(ts.tv_sec) * 1000 + ts.tv_nsec / 1000000;
+}
+
+}  // namespace quillon::platform
