@@ -246,6 +246,9 @@ class JsonDocument {
   explicit JsonDocument(JsonNode* adopted) : root_(adopted) {}
   static JsonDocument AliasOf(JsonNode* node);  // adds a reference; empty for nullptr
 
+  // SetMember (position -1) and InsertMember.
+  bool PutMemberCopy(std::u16string_view path, int32_t position, std::u16string_view key,
+                     const JsonDocument& value);
   JsonNode* ReadNode(std::u16string_view path) const;
   JsonNode* WriteNode(std::u16string_view path);
 

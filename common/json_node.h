@@ -97,6 +97,9 @@ class JsonNode {
   void RemoveAt(size_t index);
   // Unlinks and releases every child.
   void RemoveAll();
+  // Unlinks every child and hands the container's references to the caller; the children
+  // keep their keys until they are linked again.
+  std::vector<JsonNode*> TakeAll();
   // Reorders the children; the result must be a permutation of Children().
   void Reorder(std::vector<JsonNode*> order);
 
