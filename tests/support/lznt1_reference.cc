@@ -1,5 +1,7 @@
 #include "tests/support/lznt1_reference.h"
 
+#include <algorithm>
+
 namespace quillon::testing {
 
 unsigned Lznt1DisplacementBits(size_t produced) {
@@ -57,6 +59,30 @@ std::string Lznt1RawChunk(const std::string& data) {
   const uint16_t header = static_cast<uint16_t>(0x3000 | (data.size() - 1));
   std::string chunk{static_cast<char>(header & 0xFF), static_cast<char>(header >> 8)};
   return chunk + data;
+}
+
+std::vector<size_t> Lznt1ReferencePositions(const std::string& chunk) {
+  std::vector<size_t> positions;
+  if (chunk.size() < 2 || (static_cast<unsigned char>(chunk[1]) & 0x80) == 0) return positions;
+  const size_t body_end = std::min(chunk.size(), 2 + ((static_cast<unsigned char>(chunk[0]) |
+                                                        (static_cast<unsigned char>(chunk[1]) & 0x0F) << 8) + size_t{1}));
+  size_t produced = 0;
+  for (size_t p = 2; p < body_end;) {
+    const unsigned flags = static_cast<unsigned char>(chunk[p++]);
+    for (unsigned bit = 0; bit < 8 && p < body_end; ++bit) {
+      if ((flags & (1u << bit)) == 0) {
+        ++p;
+        ++produced;
+        continue;
+      }
+      if (p + 2 > body_end || produced == 0 || produced >= 4096) return positions;
+      const unsigned token = static_cast<unsigned char>(chunk[p]) | static_cast<unsigned char>(chunk[p + 1]) << 8;
+      positions.push_back(produced);
+      produced += (token & ((1u << (16 - Lznt1DisplacementBits(produced))) - 1)) + 3;
+      p += 2;
+    }
+  }
+  return positions;
 }
 
 }  // namespace quillon::testing

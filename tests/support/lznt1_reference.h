@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace quillon::testing {
 
@@ -43,5 +44,9 @@ class Lznt1ChunkBuilder {
 
 // A stored (raw) chunk holding data (1..4096 bytes).
 std::string Lznt1RawChunk(const std::string& data);
+
+// The positions in the chunk's data (bytes produced before the token) at which the references
+// of the chunk that starts `chunk` stand; empty for a stored chunk.
+std::vector<size_t> Lznt1ReferencePositions(const std::string& chunk);
 
 }  // namespace quillon::testing
