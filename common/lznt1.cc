@@ -35,7 +35,7 @@ void PutU16(std::string& out, uint16_t value) {
 uint16_t GetU16(const unsigned char* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
 
 // Compresses one chunk. Finds, for every position, the longest earlier match the token split
-// there allows (hash chains over 3-byte prefixes, nearest first), then chooses literals and
+// there allows, then chooses literals and
 // references by cost from the end of the chunk backwards, so the body is the smallest that
 // those matches allow (a literal costs 9 bits with its flag, a reference 17).
 class ChunkCompressor {
@@ -81,27 +81,55 @@ class ChunkCompressor {
  private:
   static constexpr unsigned kHashBits = 13;
   static constexpr int16_t kNone = -1;
-  // Candidates examined per position. Matches end early at the longest length the split
+  // Candidates examined per position. A match ends early at the longest length the split
   // allows, so highly repetitive data stays fast; the bound only limits data with many equal
-  // 3-byte prefixes and short matches.
-  static constexpr int kMaxCandidates = 512;
+  // 4-byte prefixes and short matches.
+  static constexpr int kMaxCandidates = 256;
 
-  static uint32_t Hash(const unsigned char* p) {
+  static uint32_t Hash3(const unsigned char* p) {
     uint32_t v = uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16;
     return (v * 2654435761u) >> (32 - kHashBits);
   }
+  static uint32_t Hash4(const unsigned char* p) {
+    uint32_t v = uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24;
+    return (v * 2654435761u) >> (32 - kHashBits);
+  }
 
+  // Every reference costs the same whatever its length and displacement, so a 3-byte match
+  // only needs the nearest earlier occurrence of those 3 bytes (last_3_). Longer matches are
+  // searched along chains of positions with equal 4-byte hashes (head_4_, prev_4_), which stay
+  // short even in text over a small alphabet such as hex digits.
   void FindMatches(const unsigned char* in, size_t n) {
-    head_.fill(kNone);
+    last_3_.fill(kNone);
+    head_4_.fill(kNone);
     std::fill(match_length_.begin(), match_length_.begin() + n, 0);
     for (size_t pos = 0; pos + kMinMatch <= n; ++pos) {
-      uint32_t h = Hash(in + pos);
+      const uint32_t h3 = Hash3(in + pos);
+      const bool has_4 = pos + 4 <= n;
+      const uint32_t h4 = has_4 ? Hash4(in + pos) : 0;
       if (pos > 0) {
         const size_t limit = std::min(SplitAt(pos).max_length, n - pos);
         size_t best = kMinMatch - 1;
         size_t best_displacement = 0;
+        if (match_length_[pos - 1] > kMinMatch) {
+          // The match found one position back goes on here, one byte shorter: start from it
+          // and extend it, which keeps long runs from being compared again byte by byte.
+          const size_t displacement = match_displacement_[pos - 1];
+          size_t length = std::min<size_t>(match_length_[pos - 1] - 1, limit);
+          while (length < limit && in[pos - displacement + length] == in[pos + length]) ++length;
+          best = length;
+          best_displacement = displacement;
+        }
+        if (best < kMinMatch && last_3_[h3] != kNone) {
+          const size_t from = static_cast<size_t>(last_3_[h3]);
+          if (in[from] == in[pos] && in[from + 1] == in[pos + 1] && in[from + 2] == in[pos + 2]) {
+            best = kMinMatch;
+            best_displacement = pos - from;
+          }
+        }
         int candidates = kMaxCandidates;
-        for (int16_t c = head_[h]; c != kNone && candidates-- > 0; c = prev_[c]) {
+        for (int16_t c = has_4 ? head_4_[h4] : kNone; c != kNone && best < limit && candidates-- > 0;
+             c = prev_4_[c]) {
           const size_t from = static_cast<size_t>(c);
           if (in[from + best] != in[pos + best]) continue;  // cannot be longer than best
           size_t length = 0;
@@ -109,7 +137,6 @@ class ChunkCompressor {
           if (length > best) {
             best = length;
             best_displacement = pos - from;
-            if (length == limit) break;
           }
         }
         if (best >= kMinMatch) {
@@ -117,22 +144,49 @@ class ChunkCompressor {
           match_displacement_[pos] = static_cast<uint16_t>(best_displacement);
         }
       }
-      prev_[pos] = head_[h];
-      head_[h] = static_cast<int16_t>(pos);
+      last_3_[h3] = static_cast<int16_t>(pos);
+      if (has_4) {
+        prev_4_[pos] = head_4_[h4];
+        head_4_[h4] = static_cast<int16_t>(pos);
+      }
     }
   }
 
   // choice_[pos]: the length of the reference to take at pos, or 0 for a literal.
+  //
+  // cost_[pos] is the smallest cost of encoding the chunk from pos on: a literal and then
+  // cost_[pos + 1], or a reference of any length from 3 to match_length_[pos] and then the
+  // cost from where it ends. The best end point is a minimum over a range starting at pos + 3,
+  // found in a stack of the positions that are cheaper than every position before them
+  // (positions rise and costs fall from the top), by binary search on the position.
   void ChooseItems(size_t n) {
     cost_[n] = 0;
+    size_t stack_size = 0;
     for (size_t pos = n; pos-- > 0;) {
+      if (pos + kMinMatch <= n) {
+        const uint16_t added = static_cast<uint16_t>(pos + kMinMatch);
+        while (stack_size > 0 && cost_[stack_[stack_size - 1]] >= cost_[added]) --stack_size;
+        stack_[stack_size++] = added;
+      }
       uint32_t best_cost = 9 + cost_[pos + 1];
       uint16_t best_length = 0;
-      for (size_t length = kMinMatch; length <= match_length_[pos]; ++length) {
-        uint32_t c = 17 + cost_[pos + length];
+      if (match_length_[pos] >= kMinMatch) {
+        // stack_[0..stack_size) holds falling positions; find the first at or before the end.
+        const size_t last_end = pos + match_length_[pos];
+        size_t low = 0;
+        size_t high = stack_size - 1;  // stack_[high] == pos + 3 <= last_end
+        while (low < high) {
+          const size_t mid = (low + high) / 2;
+          if (stack_[mid] <= last_end) {
+            high = mid;
+          } else {
+            low = mid + 1;
+          }
+        }
+        const uint32_t c = 17 + cost_[stack_[low]];
         if (c <= best_cost) {
           best_cost = c;
-          best_length = static_cast<uint16_t>(length);
+          best_length = static_cast<uint16_t>(stack_[low] - pos);
         }
       }
       cost_[pos] = best_cost;
@@ -140,12 +194,14 @@ class ChunkCompressor {
     }
   }
 
-  std::array<int16_t, size_t{1} << kHashBits> head_{};
-  std::array<int16_t, kLznt1ChunkSize> prev_{};
+  std::array<int16_t, size_t{1} << kHashBits> last_3_{};
+  std::array<int16_t, size_t{1} << kHashBits> head_4_{};
+  std::array<int16_t, kLznt1ChunkSize> prev_4_{};
   std::array<uint16_t, kLznt1ChunkSize> match_length_{};
   std::array<uint16_t, kLznt1ChunkSize> match_displacement_{};
   std::array<uint16_t, kLznt1ChunkSize> choice_{};
   std::array<uint32_t, kLznt1ChunkSize + 1> cost_{};
+  std::array<uint16_t, kLznt1ChunkSize + 1> stack_{};
   std::string body_;
 };
 
