@@ -95,12 +95,13 @@ class ChunkCompressor {
     return (v * 2654435761u) >> (32 - kHashBits);
   }
 
-  // Every reference costs the same whatever its length and displacement, so a 3-byte match
-  // only needs the nearest earlier occurrence of those 3 bytes (last_3_). Longer matches are
-  // searched along chains of positions with equal 4-byte hashes (head_4_, prev_4_), which stay
-  // short even in text over a small alphabet such as hex digits.
+  // Matches of 4 bytes and more are searched along chains of positions with equal 4-byte
+  // hashes (head_4_, prev_4_), which stay short even in text over a small alphabet such as hex
+  // digits. Every reference costs the same whatever its length and displacement, so when there
+  // is none, a 3-byte match only needs the nearest earlier occurrence of those 3 bytes: the
+  // first exact one on the chain of 3-byte hashes (head_3_, prev_3_).
   void FindMatches(const unsigned char* in, size_t n) {
-    last_3_.fill(kNone);
+    head_3_.fill(kNone);
     head_4_.fill(kNone);
     std::fill(match_length_.begin(), match_length_.begin() + n, 0);
     for (size_t pos = 0; pos + kMinMatch <= n; ++pos) {
@@ -120,13 +121,6 @@ class ChunkCompressor {
           best = length;
           best_displacement = displacement;
         }
-        if (best < kMinMatch && last_3_[h3] != kNone) {
-          const size_t from = static_cast<size_t>(last_3_[h3]);
-          if (in[from] == in[pos] && in[from + 1] == in[pos + 1] && in[from + 2] == in[pos + 2]) {
-            best = kMinMatch;
-            best_displacement = pos - from;
-          }
-        }
         int candidates = kMaxCandidates;
         for (int16_t c = has_4 ? head_4_[h4] : kNone; c != kNone && best < limit && candidates-- > 0;
              c = prev_4_[c]) {
@@ -139,12 +133,21 @@ class ChunkCompressor {
             best_displacement = pos - from;
           }
         }
+        candidates = kMaxCandidates;
+        for (int16_t c = head_3_[h3]; c != kNone && best < kMinMatch && candidates-- > 0; c = prev_3_[c]) {
+          const size_t from = static_cast<size_t>(c);
+          if (in[from] == in[pos] && in[from + 1] == in[pos + 1] && in[from + 2] == in[pos + 2]) {
+            best = kMinMatch;
+            best_displacement = pos - from;
+          }
+        }
         if (best >= kMinMatch) {
           match_length_[pos] = static_cast<uint16_t>(best);
           match_displacement_[pos] = static_cast<uint16_t>(best_displacement);
         }
       }
-      last_3_[h3] = static_cast<int16_t>(pos);
+      prev_3_[pos] = head_3_[h3];
+      head_3_[h3] = static_cast<int16_t>(pos);
       if (has_4) {
         prev_4_[pos] = head_4_[h4];
         head_4_[h4] = static_cast<int16_t>(pos);
@@ -194,7 +197,8 @@ class ChunkCompressor {
     }
   }
 
-  std::array<int16_t, size_t{1} << kHashBits> last_3_{};
+  std::array<int16_t, size_t{1} << kHashBits> head_3_{};
+  std::array<int16_t, kLznt1ChunkSize> prev_3_{};
   std::array<int16_t, size_t{1} << kHashBits> head_4_{};
   std::array<int16_t, kLznt1ChunkSize> prev_4_{};
   std::array<uint16_t, kLznt1ChunkSize> match_length_{};

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "tests/support/byte_patterns.h"
 #include "tests/support/lznt1_reference.h"
@@ -228,14 +229,16 @@ TEST(Lznt1, CompressesARunIntoOneReferencePerChunk) {
   EXPECT_EQ(Lznt1Compress(std::string(8192, '\0')), chunk + chunk);
 }
 
-// Random bytes, then a repeat of them from position U on: one stream for it is U literals and
-// then references U bytes back, each as long as the split where it stands allows. The
-// compressor must find the first of them at every position U, so its output is no larger.
+// Chunks that repeat themselves from position U on, after bytes without matches (and, past
+// 2048, copies of them). One stream for such a chunk is literals up to U and then references U
+// bytes back, each as long as the split where it stands allows; the compressor must find the
+// first of them at every U, so its output is no larger. Over all these chunks its references
+// stand at every position that leaves room for one (1..4093), and all expand back.
 TEST(Lznt1, FindsTheLongestReferenceAtEveryPosition) {
-  const std::string bytes = testing::RandomBytes(kLznt1ChunkSize, 21);
-  for (size_t position = 1; position < kLznt1ChunkSize; ++position) {
-    std::string data = bytes.substr(0, position);
-    while (data.size() < kLznt1ChunkSize) data.push_back(data[data.size() - position]);
+  const std::string distinct = testing::DistinctPairBytes(2048, 31);
+  std::vector<bool> covered(kLznt1ChunkSize, false);
+  for (size_t position = 1; position + 3 <= kLznt1ChunkSize; ++position) {
+    const std::string data = testing::Lznt1RepeatingChunk(position, distinct);
     const std::string stream = Lznt1Compress(data);
     size_t tokens = 0;
     for (size_t at = position; at < kLznt1ChunkSize; ++tokens) {
@@ -243,7 +246,11 @@ TEST(Lznt1, FindsTheLongestReferenceAtEveryPosition) {
     }
     const size_t planned = 2 + position + 2 * tokens + (position + tokens + 7) / 8;
     EXPECT_LE(stream.size(), std::min(planned, 2 + kLznt1ChunkSize)) << "position " << position;
+    for (size_t at : testing::Lznt1ReferencePositions(stream)) covered.at(at) = true;
     ASSERT_TRUE(Expand(stream) == data) << "position " << position;
+  }
+  for (size_t position = 1; position + 3 <= kLznt1ChunkSize; ++position) {
+    EXPECT_TRUE(covered[position]) << "no reference at " << position;
   }
 }
 

@@ -41,27 +41,13 @@ std::string WindowsExpand(const std::string& stream, size_t size) {
   return std::string(out.begin(), out.begin() + static_cast<ptrdiff_t>(size));
 }
 
-// One chunk of data that repeats itself from `position` on, and before that holds random
-// bytes (up to 2048) followed by copies from varying distances, so that the compressor uses
-// references both before and from `position`.
-std::string RepeatingFrom(size_t position, const std::string& random) {
-  std::string data = random.substr(0, std::min<size_t>(position, 2048));
-  while (data.size() < position) {
-    const size_t at = data.size();
-    const size_t from = at - (1 + (at * 7919) % at);
-    for (size_t k = 0; k < 40 && data.size() < position; ++k) data.push_back(data[from + k]);
-  }
-  while (data.size() < kLznt1ChunkSize) data.push_back(data[data.size() - position]);
-  return data;
-}
-
 // Our streams hold, over all these inputs, a reference at every position of a chunk that
 // leaves room for one (1..4093), so every offset/length split at every position is checked.
 TEST(Lznt1Windows, ExpandsOurReferencesAtEveryPosition) {
-  const std::string random = testing::RandomBytes(kLznt1ChunkSize, 31);
+  const std::string distinct = testing::DistinctPairBytes(2048, 31);
   std::vector<bool> covered(kLznt1ChunkSize, false);
   for (size_t position = 1; position + 3 <= kLznt1ChunkSize; ++position) {
-    const std::string data = RepeatingFrom(position, random);
+    const std::string data = testing::Lznt1RepeatingChunk(position, distinct);
     const std::string stream = Lznt1Compress(data);
     for (size_t at : testing::Lznt1ReferencePositions(stream)) covered.at(at) = true;
     ASSERT_TRUE(WindowsExpand(stream, data.size()) == data) << "position " << position;

@@ -1,5 +1,7 @@
 #include "tests/support/byte_patterns.h"
 
+#include <vector>
+
 namespace quillon::testing {
 namespace {
 
@@ -54,6 +56,25 @@ std::string TextLikeBytes(size_t size, uint32_t seed) {
     out.push_back(g.Next() % 10 == 0 ? '\n' : ' ');
   }
   out.resize(size);
+  return out;
+}
+
+std::string DistinctPairBytes(size_t size, uint32_t seed) {
+  Generator g(seed);
+  std::vector<bool> seen(size_t{1} << 16, false);
+  std::string out;
+  out.reserve(size);
+  while (out.size() < size) {
+    out.push_back(static_cast<char>(g.Next() >> 24));
+    const size_t n = out.size();
+    if (n < 2) continue;
+    const size_t pair = size_t{static_cast<unsigned char>(out[n - 2])} << 8 | static_cast<unsigned char>(out[n - 1]);
+    if (seen[pair]) {
+      out.pop_back();  // draw another byte instead
+    } else {
+      seen[pair] = true;
+    }
+  }
   return out;
 }
 

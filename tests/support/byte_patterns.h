@@ -17,4 +17,8 @@ std::string RepetitiveBytes(size_t size, uint32_t seed);
 // distances, as in the JSON texts the plugins exchange.
 std::string TextLikeBytes(size_t size, uint32_t seed);
 
+// Random bytes in which no 2 consecutive bytes occur twice, so a compressor finds no match in
+// them (size at most a few thousand: there are 65536 pairs).
+std::string DistinctPairBytes(size_t size, uint32_t seed);
+
 }  // namespace quillon::testing

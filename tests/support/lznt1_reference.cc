@@ -61,6 +61,17 @@ std::string Lznt1RawChunk(const std::string& data) {
   return chunk + data;
 }
 
+std::string Lznt1RepeatingChunk(size_t position, const std::string& distinct) {
+  std::string data = distinct.substr(0, std::min<size_t>(position, 2048));
+  while (data.size() < position) {
+    const size_t at = data.size();
+    const size_t from = at - (1 + (at * 7919) % at);
+    for (size_t k = 0; k < 40 && data.size() < position; ++k) data.push_back(data[from + k]);
+  }
+  while (data.size() < 4096) data.push_back(data[data.size() - position]);
+  return data;
+}
+
 std::vector<size_t> Lznt1ReferencePositions(const std::string& chunk) {
   std::vector<size_t> positions;
   if (chunk.size() < 2 || (static_cast<unsigned char>(chunk[1]) & 0x80) == 0) return positions;

@@ -45,6 +45,12 @@ class Lznt1ChunkBuilder {
 // A stored (raw) chunk holding data (1..4096 bytes).
 std::string Lznt1RawChunk(const std::string& data);
 
+// One chunk of data (4096 bytes) that repeats itself from `position` on (each byte equal to
+// the one `position` bytes back). Before that it holds the first bytes of `distinct` (up to
+// 2048; see DistinctPairBytes), then copies from varying distances, so that a compressor's
+// references stand before `position` and from `position` on.
+std::string Lznt1RepeatingChunk(size_t position, const std::string& distinct);
+
 // The positions in the chunk's data (bytes produced before the token) at which the references
 // of the chunk that starts `chunk` stand; empty for a stored chunk.
 std::vector<size_t> Lznt1ReferencePositions(const std::string& chunk);
