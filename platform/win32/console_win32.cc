@@ -1,9 +1,11 @@
 #include "platform/console.h"
 
+// windows.h must come before shellapi.h.
+#include <windows.h>
+
 #include <fcntl.h>
 #include <io.h>
 #include <shellapi.h>
-#include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
