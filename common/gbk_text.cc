@@ -78,8 +78,7 @@ bool EncodeGbk(std::u16string_view text, std::string& out, bool exact) {
       result += '\0';
     } else if (code == 0) {
       if (exact) return false;
-      // A surrogate pair is one character: one "?".
-      if (IsHighSurrogate(u) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) ++i;
+      // One "?" per UTF-16 unit, as Windows writes it (a surrogate pair gives two).
       result += '?';
     } else if (code < 0x100) {
       result += static_cast<char>(code);

@@ -18,7 +18,8 @@ inline bool IsGbkLeadByte(unsigned char byte) { return byte >= 0x81 && byte <= 0
 // converted on its own.
 std::u16string GbkToUtf16(std::string_view gbk);
 
-// UTF-16 to GBK. Characters without a GBK form (and unpaired surrogates) become "?".
+// UTF-16 to GBK. Each UTF-16 unit without a GBK form becomes "?" (so a character outside the
+// Basic Multilingual Plane gives "??", as on Windows).
 std::string Utf16ToGbk(std::u16string_view text);
 
 // UTF-16 to GBK only when every character has a GBK form; false otherwise (out untouched).
