@@ -81,6 +81,7 @@ int RunQfp(const std::vector<std::string>& arguments, QfpIo& io) {
     return kQfpSuccess;
   }
   if (command == "fingerprint") return RunFingerprint(rest, io);
+  if (command == "show") return RunShow(rest, io);
   Fail(io, {}, "unknown command " + command, kQfpUsageError);
   Print(io.err, kUsage);
   return kQfpUsageError;

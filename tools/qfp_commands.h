@@ -31,5 +31,6 @@ void Print(std::string& stream, std::string_view gbk);
 int Fail(QfpIo& io, std::string_view command, std::string_view message, int status);
 
 int RunFingerprint(const std::vector<std::string>& arguments, QfpIo& io);
+int RunShow(const std::vector<std::string>& arguments, QfpIo& io);
 
 }  // namespace quillon::tools
