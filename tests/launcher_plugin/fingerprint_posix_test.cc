@@ -1,0 +1,42 @@
+// Behaviour that needs POSIX semantics: a file can be changed while it is being read.
+#include "launcher_plugin/fingerprint.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/files.h"
+#include "tests/support/scratch_directory.h"
+
+namespace quillon::launcher {
+namespace {
+
+TEST(FingerprintPosix, FileThatShrinksWhileReadGetsTheErrorForm) {
+  testing::ScratchDirectory dir;
+  const std::string path = dir.File("shrinking.jar");
+  ASSERT_TRUE(platform::WriteWholeFile(path, std::string(kFingerprintChunkSize + 100, 'x')));
+  int64_t size = 0;
+  int pumps = 0;
+  const std::string fscode = Fingerprint(path, size, [&] {
+    if (++pumps == 1) platform::WriteWholeFile(path, std::string(1000, 'y'));
+  });
+  EXPECT_EQ(fscode.rfind("ReadFileError_", 0), 0u) << fscode;
+  EXPECT_EQ(size, kFingerprintChunkSize + 100);
+  EXPECT_EQ(pumps, 2);
+}
+
+TEST(FingerprintPosix, FileThatGrowsWhileReadEndsAtItsOpeningSizeChunk) {
+  testing::ScratchDirectory dir;
+  const std::string path = dir.File("growing.jar");
+  ASSERT_TRUE(platform::WriteWholeFile(path, "abc"));
+  int64_t size = 0;
+  const std::string fscode = Fingerprint(path, size, [&] { platform::WriteWholeFile(path, "abcdef"); });
+  // One chunk, read to the end of the file as it is then.
+  int64_t size_now = 0;
+  EXPECT_EQ(fscode, Fingerprint(path, size_now, {}));
+  EXPECT_EQ(size, 3);
+  EXPECT_EQ(size_now, 6);
+}
+
+}  // namespace
+}  // namespace quillon::launcher

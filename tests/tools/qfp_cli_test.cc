@@ -1,0 +1,76 @@
+#include "tools/qfp_cli.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/console.h"
+#include "platform/files.h"
+#include "tests/support/scratch_directory.h"
+
+namespace quillon::tools {
+namespace {
+
+struct Result {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+Result RunTool(const std::vector<std::string>& arguments, const std::string& input = {}) {
+  QfpIo io;
+  io.read_input = [&](std::string& out) {
+    out = input;
+    return true;
+  };
+  int status = RunQfp(arguments, io);
+  return {status, io.out, io.err};
+}
+
+bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+TEST(QfpCli, UsageAndHelp) {
+  struct Case {
+    std::vector<std::string> arguments;
+    int status;
+    bool usage_on_out;
+  } cases[] = {
+      {{}, kQfpUsageError, false},
+      {{"--help"}, kQfpSuccess, true},
+      {{"frobnicate"}, kQfpUsageError, false},
+      {{"fingerprint", "--help"}, kQfpSuccess, true},
+      {{"fingerprint"}, kQfpUsageError, false},
+      {{"fingerprint", "--json", "x"}, kQfpUsageError, false},
+  };
+  for (const auto& c : cases) {
+    Result r = RunTool(c.arguments);
+    EXPECT_EQ(r.status, c.status) << (c.arguments.empty() ? "" : c.arguments[0]);
+    EXPECT_EQ(Contains(r.out, "usage: qfp"), c.usage_on_out);
+    EXPECT_EQ(r.err.empty(), c.status == kQfpSuccess);
+  }
+}
+
+TEST(QfpCli, FingerprintPrintsOneLinePerFileAndNeverCreatesMissingOnes) {
+  testing::ScratchDirectory dir;
+  const std::string abc = dir.File("abc.jar");
+  const std::string chinese = dir.File("模组 文件.jar");
+  const std::string missing = dir.File("不存在.jar");
+  ASSERT_TRUE(platform::WriteWholeFile(abc, "abc"));
+  ASSERT_TRUE(platform::WriteWholeFile(chinese, ""));
+
+  Result r = RunTool({"fingerprint", abc, missing, chinese, dir.path()});
+  EXPECT_EQ(r.status, kQfpRejected);
+  EXPECT_EQ(r.out, platform::ConsoleText("ec0405c5aef93e771cd80e0db180b88b\t3\t" + abc + "\n" +
+                                         "74be16979710d4c4e7c6647856088456\t0\t" + chinese + "\n"));
+  EXPECT_TRUE(Contains(r.err, platform::ConsoleText("no such file: " + missing)));
+  EXPECT_TRUE(Contains(r.err, platform::ConsoleText("cannot open " + dir.path())));
+  EXPECT_FALSE(platform::FileExists(missing));
+
+  r = RunTool({"fingerprint", "--", abc});
+  EXPECT_EQ(r.status, kQfpSuccess);
+  EXPECT_EQ(r.err, "");
+}
+
+}  // namespace
+}  // namespace quillon::tools
