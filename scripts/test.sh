@@ -13,6 +13,11 @@ cmake --preset linux-asan >/dev/null
 cmake --build --preset linux-asan -j "$jobs"
 ctest --test-dir build/linux-asan --output-on-failure
 
+echo "== Linux (thread sanitizer, shared-state tests)"
+cmake --preset linux-tsan >/dev/null
+cmake --build --preset linux-tsan -j "$jobs" --target quillon_tests launcher_plugin hostcli_stub
+ctest --test-dir build/linux-tsan --output-on-failure
+
 echo "== Windows i686 under Wine"
 cmake --preset mingw-release >/dev/null
 cmake --build --preset mingw-release -j "$jobs"
