@@ -5,7 +5,7 @@
 namespace quillon {
 namespace {
 
-// "淺" is 9C 5C (its trail byte is a backslash); "設" is 90 4F (its trail byte is "O");
+// "淺" is 9C 5C (its trail byte is a backslash); "設" is D4 4F (its trail byte is "O");
 // The literals below are compiled to GBK.
 TEST(DbcsText, LastBackslashSkipsTrailBytes) {
   struct Case {

@@ -6,7 +6,7 @@ namespace quillon {
 namespace {
 
 TEST(GbkText, RoundTripsChineseAsciiAndSpecialSingleBytes) {
-  // Literals are compiled to GBK: "淺" is 9C 5C, "設" is 90 4F.
+  // Literals are compiled to GBK: "淺" is 9C 5C, "設" is D4 4F.
   const std::string gbk = "D:\\淺\\設\\Quillon反作弊";
   EXPECT_EQ(std::string("\x9C\x5C", 2), std::string("淺"));
   std::u16string wide = GbkToUtf16(gbk);

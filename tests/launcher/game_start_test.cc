@@ -183,6 +183,11 @@ TEST_F(GameStartTest, KickShowsTheMessageAndEndsTheLauncher) {
             launcher::MessageBoxLaunch(launcher::MessageKind::kInformation, launcher::kPluginName,
                                        "违规操作上限.自动封号并踢出")
                 .command_line);
+#if defined(_WIN32)
+  EXPECT_EQ(Launches()[0].command_line,
+            "C:\\Windows\\System32\\mshta.exe vbscript:msgbox(\"违规操作上限.自动封号并踢出\",65600,\"Quillon反作弊\")"
+            "(window.close)");
+#endif
   EXPECT_EQ(Terminated(), std::vector<int32_t>{0});
 }
 

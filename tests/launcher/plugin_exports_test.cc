@@ -7,48 +7,16 @@
 #include <string>
 
 #include "common/json_document.h"
-#include "platform/abi.h"
-#include "platform/dynamic_library.h"
 #include "tests/support/hostcli_client.h"
+#include "tests/support/launcher_plugin_library.h"
 
 namespace quillon {
 namespace {
 
-using AppInfoFn = const char*(QUILLON_STDCALL*)(const char*);
-using AppStartFn = int32_t(QUILLON_STDCALL*)(int32_t);
-using MenuFn = void(QUILLON_STDCALL*)(void);
-using EventsFn = int32_t(QUILLON_STDCALL*)(const char*, const char*);
-using ScDatasFn = void(QUILLON_STDCALL*)(const uint8_t*, int32_t);
-
-struct LauncherPlugin {
-  void* library = nullptr;
-  AppInfoFn appinfo = nullptr;
-  AppStartFn appstart = nullptr;
-  MenuFn menu = nullptr;
-  EventsFn events = nullptr;
-  ScDatasFn scdatas = nullptr;
-
-  LauncherPlugin() {
-    // The file name is GBK, like every text of the system.
-    library = platform::LoadSharedLibrary(testing::SharedLibraryName("CP-Quillon反作弊").c_str());
-    appinfo = reinterpret_cast<AppInfoFn>(platform::FindLibrarySymbol(library, "_launcher_appinfo"));
-    appstart = reinterpret_cast<AppStartFn>(platform::FindLibrarySymbol(library, "_launcher_appstart"));
-    menu = reinterpret_cast<MenuFn>(platform::FindLibrarySymbol(library, "_launcher_menu"));
-    events = reinterpret_cast<EventsFn>(platform::FindLibrarySymbol(library, "_launcher_events"));
-    scdatas = reinterpret_cast<ScDatasFn>(platform::FindLibrarySymbol(library, "_launcher_scdatas"));
-  }
-  bool ok() const { return appinfo && appstart && menu && events && scdatas; }
-};
-
-LauncherPlugin& Plugin() {
-  static LauncherPlugin plugin;
-  return plugin;
-}
-
 TEST(LauncherPluginExports, LoadsAndAnswersPluginInformation) {
   testing::HostcliClient host;
   ASSERT_TRUE(host.ok());
-  LauncherPlugin& plugin = Plugin();
+  const testing::LauncherPluginLibrary& plugin = testing::LauncherPlugin();
   ASSERT_TRUE(plugin.ok());
   host.Reset();
 
@@ -71,7 +39,7 @@ TEST(LauncherPluginExports, LoadsAndAnswersPluginInformation) {
 }
 
 TEST(LauncherPluginExports, HostileArgumentsAreHarmless) {
-  LauncherPlugin& plugin = Plugin();
+  const testing::LauncherPluginLibrary& plugin = testing::LauncherPlugin();
   ASSERT_TRUE(plugin.ok());
   ASSERT_NE(plugin.appinfo(nullptr), nullptr);
   EXPECT_EQ(plugin.appstart(12345), 1);
