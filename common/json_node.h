@@ -107,7 +107,6 @@ class JsonNode {
   explicit JsonNode(JsonType type) : type_(type) {}
   ~JsonNode() = default;
 
-  void SetLiteral(std::u16string_view literal) { text_.assign(literal); }
   void Unlink(JsonNode* child);  // out of the container, no release
   void InsertIntoBucket(JsonNode* child);
   void RemoveFromBucket(JsonNode* child);

@@ -335,12 +335,10 @@ class Parser {
       raw = text_.substr(start, last - start);
     }
     Unescape(raw, true, key_);
-    top_state() = kValueExpected;
+    stack_.back().state = kValueExpected;
     pos_ = i + 1;
     return kJsonOk;
   }
-
-  int& top_state() { return stack_.back().state; }
 
   // Turns the escapes of a string's or key's text into the characters they stand for.
   void Unescape(std::u16string_view in, bool is_key, std::u16string& out) const {

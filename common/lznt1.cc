@@ -35,9 +35,9 @@ void PutU16(std::string& out, uint16_t value) {
 uint16_t GetU16(const unsigned char* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
 
 // Compresses one chunk. Finds, for every position, the longest earlier match the token split
-// there allows, then chooses literals and
-// references by cost from the end of the chunk backwards, so the body is the smallest that
-// those matches allow (a literal costs 9 bits with its flag, a reference 17).
+// there allows, then chooses literals and references by cost from the end of the chunk
+// backwards, so the body is the smallest that those matches allow (a literal costs 9 bits with
+// its flag bit, a reference 17).
 class ChunkCompressor {
  public:
   // Appends the chunk (header and body) for data (1..4096 bytes) to out.

@@ -1,7 +1,8 @@
 // Fuzzes the decoders of blocks that arrive from the peer plugin: the envelope's unpacking
-// (with and without the CRC check) and the raw LZNT1 decompressor, which must reject damaged
-// input without reading or writing out of bounds. Whatever expands cleanly is compressed again
-// and must come back unchanged, which exercises the compressor on the same inputs.
+// (with and without the CRC check), the raw LZNT1 decompressor, which must reject damaged
+// input without reading or writing out of bounds, and the recognisers of both directions'
+// messages. Whatever expands cleanly is compressed again and must come back unchanged, which
+// exercises the compressor on the same inputs.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -9,6 +10,7 @@
 
 #include "common/envelope_codec.h"
 #include "common/lznt1.h"
+#include "common/messages.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view input(reinterpret_cast<const char*>(data), size);
@@ -30,5 +32,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
 
   if (!input.empty() && codec.Unpack(codec.Pack(input)) != input) std::abort();
+
+  const std::string_view text = input.substr(0, input.find('\0'));
+  quillon::RecognizeServerMessage(text);
+  quillon::RecognizeLauncherMessage(text);
+  quillon::UnpackServerMessage(codec, input);
+  quillon::UnpackLauncherMessage(codec, input);
   return 0;
 }

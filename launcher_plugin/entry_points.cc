@@ -3,9 +3,11 @@
 #include <string>
 
 #include "launcher_plugin/client_root.h"
+#include "launcher_plugin/event_dispatch.h"
 #include "launcher_plugin/host_functions.h"
 #include "launcher_plugin/launcher_state.h"
 #include "launcher_plugin/plugin_info.h"
+#include "launcher_plugin/reception.h"
 #include "platform/files.h"
 
 namespace quillon::launcher {
@@ -29,11 +31,9 @@ int32_t Events(const char* event_name, const char* event_json) {
   // Copies: the host's texts may change once a nested call lets its window events run.
   std::string name(event_name);
   std::string json(event_json);
-  (void)name;
-  (void)json;
-  return 2;
+  return DispatchEvent(name, json);
 }
 
-void ScDatas(const uint8_t*, size_t) {}
+void ScDatas(const uint8_t* data, size_t length) { ReceiveServerBlock(data, length); }
 
 }  // namespace quillon::launcher

@@ -15,7 +15,9 @@
 #include <string>
 #include <vector>
 
+#include "common/envelope_codec.h"
 #include "common/json_document.h"
+#include "launcher_plugin/launcher_services.h"
 
 namespace quillon::launcher {
 
@@ -57,6 +59,11 @@ struct SelectedZone {
 };
 
 struct LauncherState {
+  // Clock, waits and processes; replaced only by tests, before they drive the plugin.
+  LauncherServices services = RealLauncherServices();
+  // Stateless; used by both threads.
+  const EnvelopeCodec envelope_codec{};
+
   // Set by _launcher_appinfo and _launcher_appstart on the host's thread.
   PluginInfo plugin_info;
   std::string plugin_info_text;

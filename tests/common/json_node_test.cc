@@ -8,6 +8,19 @@
 namespace quillon {
 namespace {
 
+std::string MemberKey(int i) {
+  std::string key = "k";
+  key += std::to_string(i);
+  return key;
+}
+
+std::string IndexPath(int i) {
+  std::string path = "[";
+  path += std::to_string(i);
+  path += "]";
+  return path;
+}
+
 TEST(JsonNode, KeyHashRunsOverTheBytesFromLastToFirst) {
   EXPECT_EQ(JsonKeyHash(u""), 0u);
   // "a" is 61 00: 0 * 31 + 0x00, then * 31 + 0x61.
@@ -28,18 +41,18 @@ TEST(JsonNode, ManyMembersKeepOrderThroughGrowthReplacementAndRemoval) {
   JsonDocument doc;
   ASSERT_TRUE(doc.Parse());
   const int count = 2000;
-  for (int i = 0; i < count; ++i) ASSERT_TRUE(doc.SetInt("k" + std::to_string(i), i));
-  for (int i = 0; i < count; i += 2) ASSERT_TRUE(doc.SetInt("k" + std::to_string(i), -i));
-  for (int i = 0; i < count; i += 3) ASSERT_TRUE(doc.RemoveKey("", "k" + std::to_string(i)));
+  for (int i = 0; i < count; ++i) ASSERT_TRUE(doc.SetInt(MemberKey(i), i));
+  for (int i = 0; i < count; i += 2) ASSERT_TRUE(doc.SetInt(MemberKey(i), -i));
+  for (int i = 0; i < count; i += 3) ASSERT_TRUE(doc.RemoveKey("", MemberKey(i)));
   int position = 0;
   for (int i = 0; i < count; ++i) {
-    std::string key = "k" + std::to_string(i);
+    std::string key = MemberKey(i);
     if (i % 3 == 0) {
       EXPECT_FALSE(doc.Exists(key)) << key;
       continue;
     }
     EXPECT_EQ(doc.GetInt(key), i % 2 == 0 ? -i : i) << key;
-    EXPECT_EQ(doc.GetKey("[" + std::to_string(position++) + "]"), key);
+    EXPECT_EQ(doc.GetKey(IndexPath(position++)), key);
   }
   EXPECT_EQ(doc.GetCount(""), position);
   // Keys compare exactly: case and length matter.

@@ -19,7 +19,11 @@ std::string ParseResult(std::string_view text, bool decode = false, bool scalars
     // On an error the root is left an empty object or array.
     std::string left = doc.ToText();
     if (left != "{}" && left != "[]") return "root not emptied: " + left;
-    return "E" + std::to_string(code) + "@" + std::to_string(position);
+    std::string error = "E";
+    error += std::to_string(code);
+    error += "@";
+    error += std::to_string(position);
+    return error;
   }
   if (position != 0) return "position set on success";
   return doc.ToText();

@@ -15,8 +15,13 @@ std::vector<std::string> Segments(std::u16string_view path) {
   JsonPathReader reader(path);
   JsonPathSegment segment;
   while (reader.Next(segment)) {
-    out.push_back(segment.is_index ? "i:" + std::to_string(segment.index)
-                                   : "k:" + std::string(segment.key.begin(), segment.key.end()));
+    std::string text = segment.is_index ? "i:" : "k:";
+    if (segment.is_index) {
+      text += std::to_string(segment.index);
+    } else {
+      text.append(segment.key.begin(), segment.key.end());
+    }
+    out.push_back(text);
   }
   return out;
 }
