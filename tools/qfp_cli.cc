@@ -16,11 +16,14 @@ constexpr std::string_view kUsage =
     "commands:\n"
     "  fingerprint FILE...       print <fscode> TAB <size> TAB <path> for every file\n"
     "  show [--json] FILE.QFP    show a verification data file\n"
+    "  verify FILE.QFP --root CLIENT_ROOT\n"
+    "                            check a game client folder against a verification data file\n"
     "  pack [-o OUT] [IN]        wrap a file (or standard input) in the compression envelope\n"
     "  unpack [-o OUT] [IN]      take the content out of an enveloped block\n"
     "\n"
     "Run \"qfp <command> --help\" for the details of a command.\n"
-    "Exit status: 0 success, 1 an input was rejected or could not be read, 2 usage error.\n";
+    "Exit status: 0 success, 1 an input was rejected or could not be read, 2 usage error;\n"
+    "for verify: 0 pass, 1 violation, 2 bad input.\n";
 
 }  // namespace
 
@@ -82,6 +85,7 @@ int RunQfp(const std::vector<std::string>& arguments, QfpIo& io) {
   }
   if (command == "fingerprint") return RunFingerprint(rest, io);
   if (command == "show") return RunShow(rest, io);
+  if (command == "verify") return RunVerify(rest, io);
   Fail(io, {}, "unknown command " + command, kQfpUsageError);
   Print(io.err, kUsage);
   return kQfpUsageError;

@@ -32,5 +32,6 @@ int Fail(QfpIo& io, std::string_view command, std::string_view message, int stat
 
 int RunFingerprint(const std::vector<std::string>& arguments, QfpIo& io);
 int RunShow(const std::vector<std::string>& arguments, QfpIo& io);
+int RunVerify(const std::vector<std::string>& arguments, QfpIo& io);
 
 }  // namespace quillon::tools

@@ -154,10 +154,12 @@ TEST_F(VerifyZoneTest, FilesAreMatchedByContentAndSize) {
   // since an absent recorded size reads as 0.
   tree_.File("mods\\renamed.jar", "abc");
   tree_.File("mods\\empty.jar", "");
-  JsonDocument whitelist = Whitelist({});
-  EXPECT_TRUE(VerifyZone(tree_.Root(), Verification({{"\\mods\\", "*.jar", false, false, 0, AllMods()}}), whitelist).passed);
+  const JsonDocument whitelist = Whitelist({});
+  const JsonDocument open = Verification({{"\\mods\\", "*.jar", false, false, 0, AllMods()}});
+  EXPECT_TRUE(VerifyZone(tree_.Root(), open, whitelist).passed);
   // With the full-match flag on, the extra copy fails the count.
-  ZoneVerdict out = VerifyZone(tree_.Root(), Verification({{"\\mods\\", "*.jar", true, false, 4, AllMods()}}), whitelist);
+  const JsonDocument counted = Verification({{"\\mods\\", "*.jar", true, false, 4, AllMods()}});
+  ZoneVerdict out = VerifyZone(tree_.Root(), counted, whitelist);
   EXPECT_EQ(out.user_text, "文件数据发生异常: 5");
 
   // A changed file's detail: its name, " # ", its 32-digit fscode.
