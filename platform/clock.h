@@ -26,4 +26,12 @@ DateTime UtcNow();
 // Milliseconds since 1970-01-01 00:00:00 UTC.
 int64_t UnixMillisNow();
 
+// The local wall-clock date and time of an instant given in milliseconds since the epoch.
+DateTime LocalFromUnixMillis(int64_t unix_millis);
+
+// A wall-clock date and time counted as seconds from 1970-01-01 00:00:00 of the same clock
+// (plain calendar arithmetic, no time zone): differences of two such values are the seconds
+// between the two wall-clock times.
+int64_t WallClockSeconds(const DateTime& d);
+
 }  // namespace quillon::platform

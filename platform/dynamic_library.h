@@ -7,7 +7,8 @@
 
 namespace quillon::platform {
 
-// The library's handle, or nullptr when it cannot be loaded.
+// The library's handle, or nullptr when it cannot be loaded. name is GBK (the POSIX build
+// converts it to the UTF-8 file name; Windows passes it to LoadLibraryA).
 void* LoadSharedLibrary(const char* name);
 
 // The address of the exported symbol, or nullptr.

@@ -24,6 +24,10 @@ bool FileExists(std::string_view path);
 // Creates the directory (one level). True when it exists afterwards as a directory.
 bool MakeDirectory(std::string_view path);
 
+// A directory text from a host in the system's path form. Windows hosts already use "\"; on
+// POSIX a host may pass "/" separators, which become "\" (0x2F is never a GBK trail byte).
+std::string HostPathToSystem(std::string_view path);
+
 // The path as the operating system wants it: UTF-8 with "/" on POSIX; GBK unchanged on Windows
 // (callers there convert to UTF-16 themselves).
 std::string NativePath(std::string_view path);

@@ -40,6 +40,15 @@ DateTime UtcNow() {
   return FromTm(t, ts.tv_nsec);
 }
 
+DateTime LocalFromUnixMillis(int64_t unix_millis) {
+  int64_t seconds = unix_millis >= 0 ? unix_millis / 1000 : -((-unix_millis + 999) / 1000);
+  time_t t = static_cast<time_t>(seconds);
+  struct tm local;
+  tzset();
+  localtime_r(&t, &local);
+  return FromTm(local, static_cast<long>(unix_millis - seconds * 1000) * 1000000);
+}
+
 int64_t UnixMillisNow() {
   struct timespec ts = Now();
   return static_cast<int64_t>(ts.tv_sec) * 1000 + ts.tv_nsec / 1000000;

@@ -2,9 +2,14 @@
 
 #include <dlfcn.h>
 
+#include "common/gbk_text.h"
+
 namespace quillon::platform {
 
-void* LoadSharedLibrary(const char* name) { return ::dlopen(name, RTLD_NOW | RTLD_LOCAL); }
+void* LoadSharedLibrary(const char* name) {
+  // File names on disk are UTF-8; the name comes in the system's GBK form.
+  return ::dlopen(GbkToUtf8(name).c_str(), RTLD_NOW | RTLD_LOCAL);
+}
 
 void* FindLibrarySymbol(void* library, const char* symbol) {
   if (library == nullptr) return nullptr;

@@ -19,6 +19,14 @@ std::string NativePath(std::string_view path) {
   return native;
 }
 
+std::string HostPathToSystem(std::string_view path) {
+  std::string system(path);
+  for (char& c : system) {
+    if (c == '/') c = '\\';
+  }
+  return system;
+}
+
 bool ReadWholeFile(std::string_view path, std::string& out) {
   out.clear();
   UniqueFd fd(::open(NativePath(path).c_str(), O_RDONLY | O_CLOEXEC));

@@ -31,6 +31,20 @@ DateTime UtcNow() {
   return FromSystemTime(t);
 }
 
+DateTime LocalFromUnixMillis(int64_t unix_millis) {
+  int64_t ticks = (unix_millis + 11644473600000LL) * 10000;
+  if (ticks < 0) ticks = 0;
+  FILETIME utc;
+  utc.dwLowDateTime = static_cast<DWORD>(ticks & 0xFFFFFFFF);
+  utc.dwHighDateTime = static_cast<DWORD>(ticks >> 32);
+  SYSTEMTIME utc_time, local_time;
+  if (!::FileTimeToSystemTime(&utc, &utc_time) ||
+      !::SystemTimeToTzSpecificLocalTime(nullptr, &utc_time, &local_time)) {
+    return DateTime{1970, 1, 1, 0, 0, 0, 0};
+  }
+  return FromSystemTime(local_time);
+}
+
 int64_t UnixMillisNow() {
   FILETIME ft;
   ::GetSystemTimeAsFileTime(&ft);

@@ -11,6 +11,8 @@ namespace quillon::platform {
 
 std::string NativePath(std::string_view path) { return std::string(path); }
 
+std::string HostPathToSystem(std::string_view path) { return std::string(path); }
+
 bool ReadWholeFile(std::string_view path, std::string& out) {
   out.clear();
   UniqueHandle file(::CreateFileW(WidePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
