@@ -27,7 +27,13 @@ int32_t IntegerValue(std::string_view text) {
   return static_cast<int32_t>(value);
 }
 
-std::string Index(int32_t i) { return "[" + std::to_string(i) + "]"; }
+// The path "[i]". Built by appending: GCC 12 warns falsely (-Wrestrict) on "[" + text.
+std::string Index(int32_t i) {
+  std::string path(1, '[');
+  path += std::to_string(i);
+  path += ']';
+  return path;
+}
 
 bool IsObject(const JsonDocument& document) { return document.GetType("") == kJsonObject; }
 

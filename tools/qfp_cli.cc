@@ -86,6 +86,8 @@ int RunQfp(const std::vector<std::string>& arguments, QfpIo& io) {
   if (command == "fingerprint") return RunFingerprint(rest, io);
   if (command == "show") return RunShow(rest, io);
   if (command == "verify") return RunVerify(rest, io);
+  if (command == "pack") return RunPack(rest, io);
+  if (command == "unpack") return RunUnpack(rest, io);
   Fail(io, {}, "unknown command " + command, kQfpUsageError);
   Print(io.err, kUsage);
   return kQfpUsageError;

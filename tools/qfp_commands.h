@@ -33,5 +33,7 @@ int Fail(QfpIo& io, std::string_view command, std::string_view message, int stat
 int RunFingerprint(const std::vector<std::string>& arguments, QfpIo& io);
 int RunShow(const std::vector<std::string>& arguments, QfpIo& io);
 int RunVerify(const std::vector<std::string>& arguments, QfpIo& io);
+int RunPack(const std::vector<std::string>& arguments, QfpIo& io);
+int RunUnpack(const std::vector<std::string>& arguments, QfpIo& io);
 
 }  // namespace quillon::tools

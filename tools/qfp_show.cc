@@ -37,7 +37,9 @@ std::string Describe(const QfpData& data) {
     const int32_t count = group.files_json.empty() ? 0 : files.GetCount("");
     text += "    files: " + std::to_string(count) + "\n";
     for (int32_t e = 0; e < count; ++e) {
-      const std::string element = "[" + std::to_string(e) + "]";
+      std::string element(1, '[');  // appended, not "[" + text: GCC 12 warns falsely on that
+      element += std::to_string(e);
+      element += ']';
       text += "      " + files.GetText(element + ".fscode") + "\t" + files.GetText(element + ".size") + "\t" +
               files.GetText(element + ".name") + "\n";
     }

@@ -1,0 +1,83 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "common/envelope_codec.h"
+#include "platform/files.h"
+#include "tests/support/scratch_directory.h"
+#include "tools/qfp_cli.h"
+
+namespace quillon::tools {
+namespace {
+
+struct Result {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+Result RunTool(const std::vector<std::string>& arguments, const std::string& input) {
+  QfpIo io;
+  io.read_input = [&](std::string& out) {
+    out = input;
+    return true;
+  };
+  const int status = RunQfp(arguments, io);
+  return {status, io.out, io.err};
+}
+
+TEST(QfpEnvelope, PackAndUnpackRoundTripThroughStreamsAndFiles) {
+  std::string data = "{\"function\":{\"name\":\"出现违规文件\"}}";
+  data += std::string(5000, 'x');
+  data.push_back('\0');
+
+  Result packed = RunTool({"pack"}, data);
+  ASSERT_EQ(packed.status, kQfpSuccess) << packed.err;
+  EXPECT_EQ(EnvelopeCodec().Unpack(packed.out), data);
+  Result unpacked = RunTool({"unpack", "-"}, packed.out);
+  ASSERT_EQ(unpacked.status, kQfpSuccess) << unpacked.err;
+  EXPECT_EQ(unpacked.out, data);
+
+  testing::ScratchDirectory dir;
+  ASSERT_TRUE(platform::WriteWholeFile(dir.File("数据.bin"), data));
+  ASSERT_EQ(RunTool({"pack", "-o", dir.File("块.bin"), dir.File("数据.bin")}, "").status, kQfpSuccess);
+  ASSERT_EQ(RunTool({"unpack", dir.File("块.bin"), "--output", dir.File("回.bin")}, "").status, kQfpSuccess);
+  std::string back;
+  ASSERT_TRUE(platform::ReadWholeFile(dir.File("回.bin"), back));
+  EXPECT_EQ(back, data);
+}
+
+TEST(QfpEnvelope, UnpackSaysWhyABlockIsRejected) {
+  std::string corrupted = EnvelopeCodec().Pack("some data to envelope");
+  corrupted[8] ^= 1;  // the CRC field
+  struct Case {
+    std::string block;
+    UnpackStatus status;
+  } cases[] = {
+      {"short", UnpackStatus::kTooShort},
+      {std::string(16, 'x'), UnpackStatus::kBadMagic},
+      {corrupted, UnpackStatus::kCrcMismatch},
+  };
+  for (const auto& c : cases) {
+    Result r = RunTool({"unpack"}, c.block);
+    EXPECT_EQ(r.status, kQfpRejected);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find(UnpackStatusName(c.status)), std::string::npos) << r.err;
+  }
+}
+
+TEST(QfpEnvelope, RefusesEmptyInputMissingFilesAndBadUsage) {
+  testing::ScratchDirectory dir;
+  EXPECT_EQ(RunTool({"pack"}, "").status, kQfpRejected);
+  EXPECT_EQ(RunTool({"unpack", dir.File("missing")}, "").status, kQfpRejected);
+  EXPECT_EQ(RunTool({"pack", "a", "b"}, "x").status, kQfpUsageError);
+  EXPECT_EQ(RunTool({"pack", "-o"}, "x").status, kQfpUsageError);
+  EXPECT_EQ(RunTool({"unpack", "--json"}, "x").status, kQfpUsageError);
+  Result help = RunTool({"unpack", "--help"}, "");
+  EXPECT_EQ(help.status, kQfpSuccess);
+  EXPECT_NE(help.out.find("usage: qfp unpack"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace quillon::tools
