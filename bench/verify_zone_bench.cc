@@ -30,9 +30,8 @@
 #include <string>
 #include <vector>
 
-#include "common/group_key.h"
 #include "common/json_document.h"
-#include "launcher_plugin/fingerprint.h"
+#include "host_sim/reference_zone.h"
 #include "launcher_plugin/verify_zone.h"
 #include "launcher_plugin/walk_directory.h"
 #include "platform/files.h"
@@ -173,24 +172,11 @@ bool GenerateClient(const std::string& root) {
 // Verification data in fingerprint index form for what the groups find now, recorded the way
 // the administrator's reference read does; the native paths of the files found are collected.
 JsonDocument RecordZone(const std::string& root, std::vector<std::string>& native_files) {
-  JsonDocument doc;
-  doc.Parse();
-  for (const Group& g : Groups()) {
-    const std::string key = quillon::GroupKey(g.directory);
-    std::vector<std::string> files;
-    quillon::launcher::WalkDirectory(root + g.directory, g.pattern, files, true, g.subdirectories);
-    doc.SetInt(key + ".type", 0);
-    doc.SetString(key + ".fomrt", g.pattern);
-    doc.SetBool(key + ".set_allmumber", g.all_match);
-    doc.SetBool(key + ".set_subfile", g.subdirectories);
-    doc.SetInt(key + ".amount", static_cast<int32_t>(files.size()));
-    for (const std::string& file : files) {
-      int64_t size = 0;
-      const std::string fscode = quillon::launcher::Fingerprint(file, size);
-      doc.SetString(key + ".files." + fscode + ".size", std::to_string(size));
-      native_files.push_back(quillon::platform::NativePath(file));
-    }
-  }
+  std::vector<quillon::host_sim::GroupSpec> groups;
+  for (const Group& g : Groups()) groups.push_back({g.directory, g.pattern, g.subdirectories, g.all_match});
+  std::vector<std::string> files;
+  JsonDocument doc = quillon::host_sim::RecordZone(root, groups, &files);
+  for (const std::string& file : files) native_files.push_back(quillon::platform::NativePath(file));
   return doc;
 }
 

@@ -8,10 +8,16 @@
 #include "common/json_document.h"
 #include "launcher_plugin/launcher_state.h"
 #include "tests/support/launcher_fixture.h"
-#include "tests/support/zone_fixture.h"
+#include "host_sim/reference_zone.h"
 
 namespace quillon::testing {
 namespace {
+
+using host_sim::PackedClientPackage;
+using host_sim::PackedClientSettingsRequest;
+using host_sim::PackedKick;
+using host_sim::RecordZone;
+using host_sim::WhitelistZone;
 
 constexpr char kRunningInZoneOne[] = "{\"实时_游戏区服\":\"1\",\"实时_游戏状态\":1}";
 constexpr char kEndedInZoneOne[] = "{\"实时_游戏区服\":\"1\",\"实时_游戏状态\":0}";

@@ -8,10 +8,16 @@
 
 #include "launcher_plugin/launcher_state.h"
 #include "tests/support/launcher_fixture.h"
-#include "tests/support/zone_fixture.h"
+#include "host_sim/reference_zone.h"
 
 namespace quillon::testing {
 namespace {
+
+using host_sim::PackedClientPackage;
+using host_sim::PackedClientSettingsRequest;
+using host_sim::PackedKick;
+using host_sim::RecordZone;
+using host_sim::WhitelistZone;
 
 class LauncherThreadsTest : public LauncherFixture {};
 

@@ -16,10 +16,16 @@
 #include "tests/support/hostcli_client.h"
 #include "tests/support/launcher_plugin_library.h"
 #include "tests/support/temp_tree.h"
-#include "tests/support/zone_fixture.h"
+#include "host_sim/reference_zone.h"
 
 namespace quillon::testing {
 namespace {
+
+using host_sim::PackedClientPackage;
+using host_sim::PackedClientSettingsRequest;
+using host_sim::PackedKick;
+using host_sim::RecordZone;
+using host_sim::WhitelistZone;
 
 class PluginFlowTest : public ::testing::Test {
  protected:

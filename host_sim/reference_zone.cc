@@ -1,4 +1,4 @@
-#include "tests/support/zone_fixture.h"
+#include "host_sim/reference_zone.h"
 
 #include "common/envelope_codec.h"
 #include "common/group_key.h"
@@ -7,9 +7,10 @@
 #include "launcher_plugin/fingerprint.h"
 #include "launcher_plugin/walk_directory.h"
 
-namespace quillon::testing {
+namespace quillon::host_sim {
 
-JsonDocument RecordZone(const std::string& client_root, const std::vector<GroupSpec>& groups) {
+JsonDocument RecordZone(const std::string& client_root, const std::vector<GroupSpec>& groups,
+                        std::vector<std::string>* files_found) {
   JsonDocument doc;
   doc.Parse();
   for (const GroupSpec& g : groups) {
@@ -25,6 +26,7 @@ JsonDocument RecordZone(const std::string& client_root, const std::vector<GroupS
       int64_t size = 0;
       std::string fscode = launcher::Fingerprint(file, size);
       doc.SetString(key + ".files." + fscode + ".size", std::to_string(size));
+      if (files_found != nullptr) files_found->push_back(file);
     }
   }
   return doc;
@@ -60,4 +62,4 @@ std::string PackedClientSettingsRequest(const std::string& character_name) {
   return EnvelopeCodec().Pack(ClientSettingsRequestText(character_name));
 }
 
-}  // namespace quillon::testing
+}  // namespace quillon::host_sim

@@ -1,5 +1,7 @@
-// Zone data for test clients: verification data recorded from a client folder the way the
-// administrator's reference read records it, and packed client data packages.
+// The server's side of the player flow, for tests, benchmarks and the demo: zone verification
+// data recorded from a reference client folder the way the administrator's reference read
+// records it, and the packed blocks the server plugin sends (client data package, kick message,
+// client-settings request).
 #pragma once
 
 #include <string>
@@ -7,7 +9,7 @@
 
 #include "common/json_document.h"
 
-namespace quillon::testing {
+namespace quillon::host_sim {
 
 // One protected directory of a zone.
 struct GroupSpec {
@@ -18,8 +20,9 @@ struct GroupSpec {
 };
 
 // Verification data in fingerprint index form for the files that the groups find now under
-// client_root.
-JsonDocument RecordZone(const std::string& client_root, const std::vector<GroupSpec>& groups);
+// client_root; the paths of the files found are appended to files_found when given.
+JsonDocument RecordZone(const std::string& client_root, const std::vector<GroupSpec>& groups,
+                        std::vector<std::string>* files_found = nullptr);
 
 // Whitelist data for the directories (relative, "\" at both ends).
 JsonDocument WhitelistZone(const std::vector<std::string>& directories);
@@ -40,4 +43,4 @@ std::string PackedClientPackage(const std::vector<PackageZone>& zones, const std
 std::string PackedKick(const std::string& message);
 std::string PackedClientSettingsRequest(const std::string& character_name);
 
-}  // namespace quillon::testing
+}  // namespace quillon::host_sim
