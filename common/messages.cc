@@ -1,6 +1,7 @@
 #include "common/messages.h"
 
-#include "common/dbcs_text.h"
+#include "common/hex_text.h"
+#include "common/tagged_block.h"
 
 namespace quillon {
 namespace {
@@ -8,51 +9,9 @@ namespace {
 constexpr std::string_view kResendRequestName = "重新发送数据";
 constexpr std::string_view kViolationReportName = "出现违规文件";
 
-// Two upper-case hexadecimal digits per byte: the key of a character in the package.
-std::string HexText(std::string_view bytes) {
-  static constexpr char kDigits[] = "0123456789ABCDEF";
-  std::string out;
-  out.reserve(bytes.size() * 2);
-  for (unsigned char c : bytes) {
-    out.push_back(kDigits[c >> 4]);
-    out.push_back(kDigits[c & 0x0F]);
-  }
-  return out;
-}
-
-// Position of the first occurrence of mark at or after from that starts on a character
-// boundary (a mark is never found inside a double-byte character), or npos.
-size_t FindMark(std::string_view text, std::string_view mark, size_t from) {
-  for (size_t pos = from; pos < text.size(); pos += GbkCharLength(text, pos)) {
-    if (text.substr(pos, mark.size()) == mark) return pos;
-  }
-  return std::string_view::npos;
-}
-
-// The content between the first opening mark and the first closing mark after it; empty
-// when either is missing.
-std::string BlockContent(std::string_view text, std::string_view opening, std::string_view closing) {
-  const size_t open = FindMark(text, opening, 0);
-  if (open == std::string_view::npos) return {};
-  const size_t begin = open + opening.size();
-  const size_t close = FindMark(text, closing, begin);
-  if (close == std::string_view::npos) return {};
-  return std::string(text.substr(begin, close - begin));
-}
-
-std::string Tagged(std::string_view opening, std::string_view content, std::string_view closing) {
-  std::string text;
-  text.reserve(opening.size() + content.size() + closing.size());
-  text.append(opening).append(content).append(closing);
-  return text;
-}
-
 // A received block as text: unpacked with the CRC check, up to its first zero byte.
 std::string UnpackedText(const EnvelopeCodec& codec, std::string_view block) {
-  std::string data = codec.Unpack(block);
-  const size_t zero = data.find('\0');
-  if (zero != std::string::npos) data.resize(zero);
-  return data;
+  return std::string(TextBeforeZero(codec.Unpack(block)));
 }
 
 std::string CompactText(const JsonDocument& document) { return document.ToText({}, false, true); }
@@ -72,31 +31,31 @@ void ClientPackageBuilder::AddZone(int zone, bool enabled, std::string_view veri
 }
 
 void ClientPackageBuilder::AddCharacter(std::string_view character_name, std::string_view uid) {
-  const std::string prefix = "Whitelist_Player." + HexText(character_name);
+  const std::string prefix = "Whitelist_Player." + ToHexText(character_name);
   document_.SetString(prefix + ".sataus", "1");
   document_.SetString(prefix + ".uid", uid);
 }
 
 std::string ClientPackageBuilder::Text() const {
-  return Tagged(kClientPackageOpen, CompactText(document_), kClientPackageClose);
+  return MakeBlock(kClientPackageOpen, CompactText(document_), kClientPackageClose);
 }
 
-std::string KickMessageText(std::string_view message) { return Tagged(kKickOpen, message, kKickClose); }
+std::string KickMessageText(std::string_view message) { return MakeBlock(kKickOpen, message, kKickClose); }
 
 std::string ClientSettingsRequestText(std::string_view character_name) {
-  return Tagged(kClientSettingsOpen, character_name, kClientSettingsClose);
+  return MakeBlock(kClientSettingsOpen, character_name, kClientSettingsClose);
 }
 
 ServerMessage RecognizeServerMessage(std::string_view text) {
   ServerMessage message;
   if (text.starts_with(kClientPackageOpen)) {
     message.kind = ServerMessageKind::kClientPackage;
-    message.content = BlockContent(text, kClientPackageOpen, kClientPackageClose);
+    message.content = ExtractBlock(text, kClientPackageOpen, kClientPackageClose);
   } else if (text.starts_with(kClientSettingsOpen)) {
     message.kind = ServerMessageKind::kClientSettingsRequest;
   } else if (text.starts_with(kKickOpen)) {
     message.kind = ServerMessageKind::kKickMessage;
-    message.content = BlockContent(text, kKickOpen, kKickClose);
+    message.content = ExtractBlock(text, kKickOpen, kKickClose);
   }
   return message;
 }
@@ -106,7 +65,7 @@ ServerMessage UnpackServerMessage(const EnvelopeCodec& codec, std::string_view b
 }
 
 bool IsCharacterWhitelisted(const JsonDocument& character_whitelist, std::string_view character_name) {
-  return character_whitelist.GetText(HexText(character_name) + ".sataus") == "1";
+  return character_whitelist.GetText(ToHexText(character_name) + ".sataus") == "1";
 }
 
 std::string ResendRequestText() {
