@@ -26,4 +26,4 @@ echo "== Built"
 ls -l dist/linux dist/windows
 echo
 echo "== Demo"
-LD_LIBRARY_PATH="$PWD/dist/linux" dist/linux/quillon_demo demo/sample_client
+LD_LIBRARY_PATH="$PWD/dist/linux" dist/linux/quillon_demo demo/sample_client build/demo
