@@ -4,6 +4,7 @@
 // the sample client, starts the game with a clean client, with a cheat added and cleaned again,
 // and prints what the plugin tells its host and the server, in UTF-8.
 //
+// Linux only: message boxes are recorded through the QUILLON_MSGBOX program.
 // usage: quillon_demo SAMPLE_CLIENT_DIR WORK_DIR
 #include <cstdint>
 #include <cstdio>
@@ -25,13 +26,8 @@ namespace {
 namespace fs = std::filesystem;
 using quillon::GbkToUtf8;
 
-#if defined(_WIN32)
-constexpr const char* kPluginFile = "CP-Quillon反作弊.dll";
-constexpr const char* kHostFile = "LIB-hostcli.dll";
-#else
 constexpr const char* kPluginFile = "CP-Quillon反作弊.so";
 constexpr const char* kHostFile = "LIB-hostcli.so";
-#endif
 
 template <typename Fn>
 Fn Find(void* library, const char* name) {

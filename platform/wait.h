@@ -15,6 +15,10 @@ namespace quillon::platform {
 
 int32_t WaitPumping(int64_t amount, int32_t unit);
 
+// amount x unit in milliseconds (an unknown unit counts as milliseconds; 0 for amounts of 0 or
+// less).
+int64_t WaitMilliseconds(int64_t amount, int32_t unit);
+
 // Lets the calling thread process its pending window messages, then returns.
 void PumpPendingEvents();
 

@@ -8,15 +8,6 @@
 namespace quillon::platform {
 namespace {
 
-int64_t UnitFactorMs(int32_t unit) {
-  switch (unit) {
-    case 1: return 1000;
-    case 2: return 60000;
-    case 3: return 3600000;
-    default: return 1;
-  }
-}
-
 int64_t MonotonicMs() {
   struct timespec ts;
   clock_gettime(CLOCK_MONOTONIC, &ts);
@@ -28,7 +19,7 @@ int64_t MonotonicMs() {
 void PumpPendingEvents() {}
 
 int32_t WaitPumping(int64_t amount, int32_t unit) {
-  int64_t total_ms = amount > 0 ? amount * UnitFactorMs(unit) : 0;
+  int64_t total_ms = WaitMilliseconds(amount, unit);
   int64_t deadline = MonotonicMs() + total_ms;
   while (true) {
     int64_t left = deadline - MonotonicMs();

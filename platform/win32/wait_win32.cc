@@ -5,19 +5,6 @@
 #include "platform/win32/unique_handle.h"
 
 namespace quillon::platform {
-namespace {
-
-int64_t UnitFactorMs(int32_t unit) {
-  switch (unit) {
-    case 1: return 1000;
-    case 2: return 60000;
-    case 3: return 3600000;
-    default: return 1;
-  }
-}
-
-}  // namespace
-
 void PumpPendingEvents() {
   MSG msg;
   while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -32,7 +19,7 @@ void PumpPendingEvents() {
 }
 
 int32_t WaitPumping(int64_t amount, int32_t unit) {
-  int64_t total_ms = amount > 0 ? amount * UnitFactorMs(unit) : 0;
+  int64_t total_ms = WaitMilliseconds(amount, unit);
   UniqueHandle timer(::CreateWaitableTimerW(nullptr, FALSE, nullptr));
   if (!timer.valid()) {
     ::Sleep(static_cast<DWORD>(total_ms));
