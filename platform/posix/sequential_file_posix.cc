@@ -27,12 +27,22 @@ SequentialFile::~SequentialFile() { Close(); }
 bool SequentialFile::Open(std::string_view path, IfMissing if_missing) {
   Close();
   // O_NONBLOCK keeps the open of a FIFO from waiting for a writer; it is cleared below.
-  int flags = O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
-  if (if_missing == IfMissing::kCreateEmpty) flags |= O_CREAT;
-  int fd;
-  do {
-    fd = ::open(NativePath(path).c_str(), flags, 0644);
-  } while (fd < 0 && errno == EINTR);
+  const int flags = O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
+  const std::string native = NativePath(path);
+  auto open_with = [&](int extra) {
+    int opened;
+    do {
+      opened = ::open(native.c_str(), flags | extra, 0644);
+    } while (opened < 0 && errno == EINTR);
+    return opened;
+  };
+  int fd = open_with(0);
+  if (fd < 0 && errno == ENOENT && if_missing == IfMissing::kCreateEmpty) {
+    // O_EXCL creates a regular file at this very path and never through a dangling symbolic
+    // link, so a link in a client folder cannot make us create a file elsewhere.
+    fd = open_with(O_CREAT | O_EXCL);
+    if (fd < 0 && errno == EEXIST) fd = open_with(0);  // created by someone else meanwhile
+  }
   if (fd < 0) return false;
   struct stat st;
   int status = ::fcntl(fd, F_GETFL);

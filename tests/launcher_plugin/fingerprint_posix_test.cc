@@ -2,6 +2,7 @@
 #include "launcher_plugin/fingerprint.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <string>
 
@@ -36,6 +37,27 @@ TEST(FingerprintPosix, FileThatGrowsWhileReadEndsAtItsOpeningSizeChunk) {
   EXPECT_EQ(fscode, Fingerprint(path, size_now, {}));
   EXPECT_EQ(size, 3);
   EXPECT_EQ(size_now, 6);
+}
+
+}  // namespace
+}  // namespace quillon::launcher
+
+namespace quillon::launcher {
+namespace {
+
+TEST(FingerprintPosix, DanglingLinkIsNeitherFollowedNorCreated) {
+  testing::ScratchDirectory dir;
+  const std::string target = dir.File("elsewhere.txt");
+  const std::string link = dir.File("mod.jar");
+  ASSERT_EQ(::symlink(platform::NativePath(target).c_str(), platform::NativePath(link).c_str()), 0);
+  int64_t size = 7;
+  EXPECT_EQ(Fingerprint(link, size).rfind("ReadFileError_", 0), 0u);
+  EXPECT_FALSE(platform::FileExists(target));
+  // A missing plain file is still created empty, as before.
+  const std::string missing = dir.File("missing.jar");
+  EXPECT_EQ(Fingerprint(missing, size).size(), 32u);
+  EXPECT_EQ(size, 0);
+  EXPECT_TRUE(platform::FileExists(missing));
 }
 
 }  // namespace
