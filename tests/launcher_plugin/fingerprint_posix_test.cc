@@ -7,14 +7,14 @@
 #include <string>
 
 #include "platform/files.h"
-#include "tests/support/scratch_directory.h"
+#include "tests/support/temp_tree.h"
 
 namespace quillon::launcher {
 namespace {
 
 TEST(FingerprintPosix, FileThatShrinksWhileReadGetsTheErrorForm) {
-  testing::ScratchDirectory dir;
-  const std::string path = dir.File("shrinking.jar");
+  testing::TempTree dir;
+  const std::string path = dir.Path("shrinking.jar");
   ASSERT_TRUE(platform::WriteWholeFile(path, std::string(kFingerprintChunkSize + 100, 'x')));
   int64_t size = 0;
   int pumps = 0;
@@ -27,8 +27,8 @@ TEST(FingerprintPosix, FileThatShrinksWhileReadGetsTheErrorForm) {
 }
 
 TEST(FingerprintPosix, FileThatGrowsWhileReadEndsAtItsOpeningSizeChunk) {
-  testing::ScratchDirectory dir;
-  const std::string path = dir.File("growing.jar");
+  testing::TempTree dir;
+  const std::string path = dir.Path("growing.jar");
   ASSERT_TRUE(platform::WriteWholeFile(path, "abc"));
   int64_t size = 0;
   const std::string fscode = Fingerprint(path, size, [&] { platform::WriteWholeFile(path, "abcdef"); });
@@ -46,15 +46,15 @@ namespace quillon::launcher {
 namespace {
 
 TEST(FingerprintPosix, DanglingLinkIsNeitherFollowedNorCreated) {
-  testing::ScratchDirectory dir;
-  const std::string target = dir.File("elsewhere.txt");
-  const std::string link = dir.File("mod.jar");
+  testing::TempTree dir;
+  const std::string target = dir.Path("elsewhere.txt");
+  const std::string link = dir.Path("mod.jar");
   ASSERT_EQ(::symlink(platform::NativePath(target).c_str(), platform::NativePath(link).c_str()), 0);
   int64_t size = 7;
   EXPECT_EQ(Fingerprint(link, size).rfind("ReadFileError_", 0), 0u);
   EXPECT_FALSE(platform::FileExists(target));
   // A missing plain file is still created empty, as before.
-  const std::string missing = dir.File("missing.jar");
+  const std::string missing = dir.Path("missing.jar");
   EXPECT_EQ(Fingerprint(missing, size).size(), 32u);
   EXPECT_EQ(size, 0);
   EXPECT_TRUE(platform::FileExists(missing));

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "platform/files.h"
-#include "tests/support/scratch_directory.h"
+#include "tests/support/temp_tree.h"
 
 namespace quillon::launcher {
 namespace {
@@ -34,9 +34,9 @@ TEST(Fingerprint, DigestsTheListOfChunkDigests) {
       {Pattern(10485760), "5f52c9e6ea81419c29b14daec198b0ac", 1},  // exactly one chunk
       {Pattern(10485761), "d9a8f0020688b5e5cd12f82134bb1f68", 2},  // a second chunk of one byte
   };
-  testing::ScratchDirectory dir;
+  testing::TempTree dir;
   for (const auto& c : cases) {
-    const std::string path = dir.File("客户端文件.jar");
+    const std::string path = dir.Path("客户端文件.jar");
     ASSERT_TRUE(platform::WriteWholeFile(path, c.content));
     int64_t size = -1;
     int pumps = 0;
@@ -47,24 +47,24 @@ TEST(Fingerprint, DigestsTheListOfChunkDigests) {
 }
 
 TEST(Fingerprint, DependsOnTheContentAlone) {
-  testing::ScratchDirectory dir;
+  testing::TempTree dir;
   const std::string content = Pattern(70000);
-  ASSERT_TRUE(platform::WriteWholeFile(dir.File("a.jar"), content));
-  ASSERT_TRUE(platform::MakeDirectory(dir.File("子目录")));
-  ASSERT_TRUE(platform::WriteWholeFile(dir.File("子目录\\另一个名字.dat"), content));
+  ASSERT_TRUE(platform::WriteWholeFile(dir.Path("a.jar"), content));
+  ASSERT_TRUE(platform::MakeDirectory(dir.Path("子目录")));
+  ASSERT_TRUE(platform::WriteWholeFile(dir.Path("子目录\\另一个名字.dat"), content));
   std::string changed = content;
   changed[69999] ^= 1;
-  ASSERT_TRUE(platform::WriteWholeFile(dir.File("b.jar"), changed));
+  ASSERT_TRUE(platform::WriteWholeFile(dir.Path("b.jar"), changed));
   int64_t size_a = 0, size_moved = 0, size_b = 0;
-  const std::string a = Fingerprint(dir.File("a.jar"), size_a);
-  EXPECT_EQ(Fingerprint(dir.File("子目录\\另一个名字.dat"), size_moved), a);
-  EXPECT_NE(Fingerprint(dir.File("b.jar"), size_b), a);
+  const std::string a = Fingerprint(dir.Path("a.jar"), size_a);
+  EXPECT_EQ(Fingerprint(dir.Path("子目录\\另一个名字.dat"), size_moved), a);
+  EXPECT_NE(Fingerprint(dir.Path("b.jar"), size_b), a);
   EXPECT_EQ(size_b, 70000);
 }
 
 TEST(Fingerprint, MissingFileIsCreatedEmpty) {
-  testing::ScratchDirectory dir;
-  const std::string path = dir.File("不存在.jar");
+  testing::TempTree dir;
+  const std::string path = dir.Path("不存在.jar");
   int64_t size = 99;
   EXPECT_EQ(Fingerprint(path, size), "74be16979710d4c4e7c6647856088456");
   EXPECT_EQ(size, 0);
@@ -72,8 +72,8 @@ TEST(Fingerprint, MissingFileIsCreatedEmpty) {
 }
 
 TEST(Fingerprint, UnopenableFileGetsTheErrorFormAndKeepsTheSize) {
-  testing::ScratchDirectory dir;
-  for (const std::string& path : {dir.File("无此目录\\a.jar"), dir.path()}) {
+  testing::TempTree dir;
+  for (const std::string& path : {dir.Path("无此目录\\a.jar"), dir.Root()}) {
     int64_t size = -7;
     const std::string fscode = Fingerprint(path, size);
     EXPECT_TRUE(IsErrorForm(fscode)) << fscode;
@@ -82,10 +82,10 @@ TEST(Fingerprint, UnopenableFileGetsTheErrorFormAndKeepsTheSize) {
 }
 
 TEST(Fingerprint, OpenFileVariantReadsWithoutCreating) {
-  testing::ScratchDirectory dir;
-  ASSERT_TRUE(platform::WriteWholeFile(dir.File("a"), "abc"));
+  testing::TempTree dir;
+  ASSERT_TRUE(platform::WriteWholeFile(dir.Path("a"), "abc"));
   platform::SequentialFile file;
-  ASSERT_TRUE(file.Open(dir.File("a"), platform::SequentialFile::IfMissing::kFail));
+  ASSERT_TRUE(file.Open(dir.Path("a"), platform::SequentialFile::IfMissing::kFail));
   int64_t size = 0;
   EXPECT_EQ(FingerprintOpenFile(file, size), "ec0405c5aef93e771cd80e0db180b88b");
   EXPECT_EQ(size, 3);

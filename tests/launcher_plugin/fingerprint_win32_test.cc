@@ -8,14 +8,14 @@
 #include <thread>
 
 #include "platform/files.h"
-#include "tests/support/scratch_directory.h"
+#include "tests/support/temp_tree.h"
 
 namespace quillon::launcher {
 namespace {
 
 TEST(FingerprintWin32, FileHeldOpenForWritingCannotBeRead) {
-  testing::ScratchDirectory dir;
-  const std::string path = dir.File("held.jar");  // ASCII, so the narrow-path stream opens it too
+  testing::TempTree dir;
+  const std::string path = dir.Path("held.jar");  // ASCII, so the narrow-path stream opens it too
   std::ofstream writer(path, std::ios::binary);
   ASSERT_TRUE(writer.is_open());
   writer << "content";

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/files.h"
-#include "tests/support/scratch_directory.h"
+#include "tests/support/temp_tree.h"
 
 namespace quillon::platform {
 namespace {
@@ -11,8 +11,8 @@ namespace {
 using IfMissing = SequentialFile::IfMissing;
 
 TEST(SequentialFile, ReadsAtPositionsAndReportsTheEnd) {
-  testing::ScratchDirectory dir;
-  const std::string path = dir.File("数据 文件.bin");
+  testing::TempTree dir;
+  const std::string path = dir.Path("数据 文件.bin");
   ASSERT_TRUE(WriteWholeFile(path, "0123456789"));
   SequentialFile file;
   ASSERT_TRUE(file.Open(path, IfMissing::kFail));
@@ -28,8 +28,8 @@ TEST(SequentialFile, ReadsAtPositionsAndReportsTheEnd) {
 }
 
 TEST(SequentialFile, MissingFileIsCreatedOnlyWhenAsked) {
-  testing::ScratchDirectory dir;
-  const std::string path = dir.File("新建.txt");
+  testing::TempTree dir;
+  const std::string path = dir.Path("新建.txt");
   SequentialFile file;
   EXPECT_FALSE(file.Open(path, IfMissing::kFail));
   EXPECT_FALSE(file.is_open());
@@ -38,25 +38,25 @@ TEST(SequentialFile, MissingFileIsCreatedOnlyWhenAsked) {
   EXPECT_TRUE(FileExists(path));
   EXPECT_EQ(file.Size(), 0);
   // The parent directory is never created.
-  EXPECT_FALSE(file.Open(dir.File("无此目录\\a.txt"), IfMissing::kCreateEmpty));
-  EXPECT_FALSE(FileExists(dir.File("无此目录")));
+  EXPECT_FALSE(file.Open(dir.Path("无此目录\\a.txt"), IfMissing::kCreateEmpty));
+  EXPECT_FALSE(FileExists(dir.Path("无此目录")));
 }
 
 TEST(SequentialFile, DirectoriesDoNotOpen) {
-  testing::ScratchDirectory dir;
+  testing::TempTree dir;
   SequentialFile file;
-  EXPECT_FALSE(file.Open(dir.path(), IfMissing::kFail));
-  EXPECT_FALSE(file.Open(dir.path(), IfMissing::kCreateEmpty));
+  EXPECT_FALSE(file.Open(dir.Root(), IfMissing::kFail));
+  EXPECT_FALSE(file.Open(dir.Root(), IfMissing::kCreateEmpty));
   char byte;
   EXPECT_EQ(file.ReadAt(0, &byte, 1), -1);
   EXPECT_EQ(file.Size(), -1);
 }
 
 TEST(SequentialFile, MovesOwnership) {
-  testing::ScratchDirectory dir;
-  ASSERT_TRUE(WriteWholeFile(dir.File("a"), "abc"));
+  testing::TempTree dir;
+  ASSERT_TRUE(WriteWholeFile(dir.Path("a"), "abc"));
   SequentialFile first;
-  ASSERT_TRUE(first.Open(dir.File("a"), IfMissing::kFail));
+  ASSERT_TRUE(first.Open(dir.Path("a"), IfMissing::kFail));
   SequentialFile second(std::move(first));
   EXPECT_FALSE(first.is_open());
   EXPECT_EQ(second.Size(), 3);

@@ -7,7 +7,7 @@
 
 #include "platform/console.h"
 #include "platform/files.h"
-#include "tests/support/scratch_directory.h"
+#include "tests/support/temp_tree.h"
 
 namespace quillon::tools {
 namespace {
@@ -52,19 +52,19 @@ TEST(QfpCli, UsageAndHelp) {
 }
 
 TEST(QfpCli, FingerprintPrintsOneLinePerFileAndNeverCreatesMissingOnes) {
-  testing::ScratchDirectory dir;
-  const std::string abc = dir.File("abc.jar");
-  const std::string chinese = dir.File("模组 文件.jar");
-  const std::string missing = dir.File("不存在.jar");
+  testing::TempTree dir;
+  const std::string abc = dir.Path("abc.jar");
+  const std::string chinese = dir.Path("模组 文件.jar");
+  const std::string missing = dir.Path("不存在.jar");
   ASSERT_TRUE(platform::WriteWholeFile(abc, "abc"));
   ASSERT_TRUE(platform::WriteWholeFile(chinese, ""));
 
-  Result r = RunTool({"fingerprint", abc, missing, chinese, dir.path()});
+  Result r = RunTool({"fingerprint", abc, missing, chinese, dir.Root()});
   EXPECT_EQ(r.status, kQfpRejected);
   EXPECT_EQ(r.out, platform::ConsoleText("ec0405c5aef93e771cd80e0db180b88b\t3\t" + abc + "\n" +
                                          "74be16979710d4c4e7c6647856088456\t0\t" + chinese + "\n"));
   EXPECT_TRUE(Contains(r.err, platform::ConsoleText("no such file: " + missing)));
-  EXPECT_TRUE(Contains(r.err, platform::ConsoleText("cannot open " + dir.path())));
+  EXPECT_TRUE(Contains(r.err, platform::ConsoleText("cannot open " + dir.Root())));
   EXPECT_FALSE(platform::FileExists(missing));
 
   r = RunTool({"fingerprint", "--", abc});

@@ -5,7 +5,7 @@
 
 #include "common/envelope_codec.h"
 #include "platform/files.h"
-#include "tests/support/scratch_directory.h"
+#include "tests/support/temp_tree.h"
 #include "tools/qfp_cli.h"
 
 namespace quillon::tools {
@@ -39,12 +39,12 @@ TEST(QfpEnvelope, PackAndUnpackRoundTripThroughStreamsAndFiles) {
   ASSERT_EQ(unpacked.status, kQfpSuccess) << unpacked.err;
   EXPECT_EQ(unpacked.out, data);
 
-  testing::ScratchDirectory dir;
-  ASSERT_TRUE(platform::WriteWholeFile(dir.File("数据.bin"), data));
-  ASSERT_EQ(RunTool({"pack", "-o", dir.File("块.bin"), dir.File("数据.bin")}, "").status, kQfpSuccess);
-  ASSERT_EQ(RunTool({"unpack", dir.File("块.bin"), "--output", dir.File("回.bin")}, "").status, kQfpSuccess);
+  testing::TempTree dir;
+  ASSERT_TRUE(platform::WriteWholeFile(dir.Path("数据.bin"), data));
+  ASSERT_EQ(RunTool({"pack", "-o", dir.Path("块.bin"), dir.Path("数据.bin")}, "").status, kQfpSuccess);
+  ASSERT_EQ(RunTool({"unpack", dir.Path("块.bin"), "--output", dir.Path("回.bin")}, "").status, kQfpSuccess);
   std::string back;
-  ASSERT_TRUE(platform::ReadWholeFile(dir.File("回.bin"), back));
+  ASSERT_TRUE(platform::ReadWholeFile(dir.Path("回.bin"), back));
   EXPECT_EQ(back, data);
 }
 
@@ -68,9 +68,9 @@ TEST(QfpEnvelope, UnpackSaysWhyABlockIsRejected) {
 }
 
 TEST(QfpEnvelope, RefusesEmptyInputMissingFilesAndBadUsage) {
-  testing::ScratchDirectory dir;
+  testing::TempTree dir;
   EXPECT_EQ(RunTool({"pack"}, "").status, kQfpRejected);
-  EXPECT_EQ(RunTool({"unpack", dir.File("missing")}, "").status, kQfpRejected);
+  EXPECT_EQ(RunTool({"unpack", dir.Path("missing")}, "").status, kQfpRejected);
   EXPECT_EQ(RunTool({"pack", "a", "b"}, "x").status, kQfpUsageError);
   EXPECT_EQ(RunTool({"pack", "-o"}, "x").status, kQfpUsageError);
   EXPECT_EQ(RunTool({"unpack", "--json"}, "x").status, kQfpUsageError);

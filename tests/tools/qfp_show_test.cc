@@ -6,7 +6,7 @@
 #include "common/qfp_data.h"
 #include "platform/console.h"
 #include "platform/files.h"
-#include "tests/support/scratch_directory.h"
+#include "tests/support/temp_tree.h"
 #include "tools/qfp_cli.h"
 
 namespace quillon::tools {
@@ -23,8 +23,8 @@ int Show(const std::vector<std::string>& arguments, std::string& out, std::strin
 }
 
 TEST(QfpShow, ShowsZoneGroupsFlagsAndFiles) {
-  testing::ScratchDirectory dir;
-  const std::string path = dir.File("Quillon反作弊数据_3.QFP");
+  testing::TempTree dir;
+  const std::string path = dir.Path("Quillon反作弊数据_3.QFP");
   VerificationGroup group;
   group.directory = "\\.minecraft\\模组\\";
   group.pattern = "*.jar";
@@ -54,8 +54,8 @@ TEST(QfpShow, ShowsZoneGroupsFlagsAndFiles) {
 }
 
 TEST(QfpShow, RejectsFilesWithoutAZoneAndReportsMissingOnes) {
-  testing::ScratchDirectory dir;
-  const std::string bad = dir.File("bad.QFP");
+  testing::TempTree dir;
+  const std::string bad = dir.Path("bad.QFP");
   ASSERT_TRUE(platform::WriteWholeFile(bad, "not a verification data file"));
   std::string out, err;
   for (bool json : {false, true}) {
@@ -65,7 +65,7 @@ TEST(QfpShow, RejectsFilesWithoutAZoneAndReportsMissingOnes) {
     EXPECT_EQ(out, "");
     EXPECT_NE(err.find("zone block"), std::string::npos) << err;
   }
-  EXPECT_EQ(Show({dir.File("missing.QFP")}, out, err), kQfpRejected);
+  EXPECT_EQ(Show({dir.Path("missing.QFP")}, out, err), kQfpRejected);
   EXPECT_NE(err.find("no such file"), std::string::npos);
   EXPECT_EQ(Show({}, out, err), kQfpUsageError);
   EXPECT_EQ(Show({bad, bad}, out, err), kQfpUsageError);
