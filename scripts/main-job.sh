@@ -8,9 +8,9 @@ source scripts/env.sh
 jobs=$(nproc)
 
 cmake --preset linux-release >/dev/null
-cmake --build --preset linux-release -j "$jobs"
+cmake --build --preset linux-release -j "$jobs" --target launcher_plugin hostcli_stub qfp quillon_demo
 cmake --preset mingw-release >/dev/null
-cmake --build --preset mingw-release -j "$jobs"
+cmake --build --preset mingw-release -j "$jobs" --target launcher_plugin hostcli_stub qfp
 
 rm -rf dist
 mkdir -p dist/linux dist/windows
