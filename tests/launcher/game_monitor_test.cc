@@ -13,11 +13,7 @@
 namespace quillon::testing {
 namespace {
 
-using host_sim::PackedClientPackage;
-using host_sim::PackedClientSettingsRequest;
-using host_sim::PackedKick;
-using host_sim::RecordZone;
-using host_sim::WhitelistZone;
+using namespace host_sim;  // the server side of the flow
 
 constexpr char kRunningInZoneOne[] = "{\"实时_游戏区服\":\"1\",\"实时_游戏状态\":1}";
 constexpr char kEndedInZoneOne[] = "{\"实时_游戏区服\":\"1\",\"实时_游戏状态\":0}";

@@ -13,11 +13,7 @@
 namespace quillon::testing {
 namespace {
 
-using host_sim::PackedClientPackage;
-using host_sim::PackedClientSettingsRequest;
-using host_sim::PackedKick;
-using host_sim::RecordZone;
-using host_sim::WhitelistZone;
+using namespace host_sim;  // the server side of the flow
 
 class LauncherThreadsTest : public LauncherFixture {};
 
