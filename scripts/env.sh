@@ -1,5 +1,5 @@
 # Environment shared by the project's scripts: the Wine prefix and its settings.
-export WINEPREFIX="${WINEPREFIX:-$HOME/.wine-quillon}"
+export WINEPREFIX="${WINEPREFIX:-${HOME:-/root}/.wine-quillon}"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 export TZ="${TZ:-Asia/Shanghai}"

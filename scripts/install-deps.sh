@@ -44,7 +44,7 @@ if ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf-\?8$'; then
 fi
 
 # A Wine prefix made without installer dialogs.
-export WINEPREFIX="${WINEPREFIX:-$HOME/.wine-quillon}"
+export WINEPREFIX="${WINEPREFIX:-${HOME:-/root}/.wine-quillon}"
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEDEBUG="${WINEDEBUG:--all}"
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
