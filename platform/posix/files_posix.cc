@@ -7,6 +7,7 @@
 #include <cerrno>
 
 #include "common/gbk_text.h"
+#include "platform/posix/fd_io.h"
 #include "platform/posix/unique_fd.h"
 
 namespace quillon::platform {
@@ -31,30 +32,12 @@ bool ReadWholeFile(std::string_view path, std::string& out) {
   out.clear();
   UniqueFd fd(::open(NativePath(path).c_str(), O_RDONLY | O_CLOEXEC));
   if (!fd.valid()) return false;
-  char buffer[65536];
-  while (true) {
-    ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      out.clear();
-      return false;
-    }
-    if (n == 0) return true;
-    out.append(buffer, static_cast<size_t>(n));
-  }
+  return ReadToEnd(fd.get(), out);
 }
 
 bool WriteWholeFile(std::string_view path, std::string_view data) {
   UniqueFd fd(::open(NativePath(path).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
-  if (!fd.valid()) return false;
-  size_t done = 0;
-  while (done < data.size()) {
-    ssize_t n = ::write(fd.get(), data.data() + done, data.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    done += static_cast<size_t>(n);
-  }
-  return true;
+  return fd.valid() && WriteAll(fd.get(), data);
 }
 
 bool FileExists(std::string_view path) {

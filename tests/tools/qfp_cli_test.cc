@@ -7,25 +7,16 @@
 
 #include "platform/console.h"
 #include "platform/files.h"
+#include "tests/support/qfp_runner.h"
 #include "tests/support/temp_tree.h"
 
 namespace quillon::tools {
 namespace {
 
-struct Result {
-  int status;
-  std::string out;
-  std::string err;
-};
+using Result = testing::QfpResult;
 
 Result RunTool(const std::vector<std::string>& arguments, const std::string& input = {}) {
-  QfpIo io;
-  io.read_input = [&](std::string& out) {
-    out = input;
-    return true;
-  };
-  int status = RunQfp(arguments, io);
-  return {status, io.out, io.err};
+  return testing::RunQfpTool(arguments, input);
 }
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }

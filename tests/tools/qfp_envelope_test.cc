@@ -5,26 +5,17 @@
 
 #include "common/envelope_codec.h"
 #include "platform/files.h"
+#include "tests/support/qfp_runner.h"
 #include "tests/support/temp_tree.h"
 #include "tools/qfp_cli.h"
 
 namespace quillon::tools {
 namespace {
 
-struct Result {
-  int status;
-  std::string out;
-  std::string err;
-};
+using Result = testing::QfpResult;
 
-Result RunTool(const std::vector<std::string>& arguments, const std::string& input) {
-  QfpIo io;
-  io.read_input = [&](std::string& out) {
-    out = input;
-    return true;
-  };
-  const int status = RunQfp(arguments, io);
-  return {status, io.out, io.err};
+Result RunTool(const std::vector<std::string>& arguments, const std::string& input = {}) {
+  return testing::RunQfpTool(arguments, input);
 }
 
 TEST(QfpEnvelope, PackAndUnpackRoundTripThroughStreamsAndFiles) {

@@ -8,24 +8,19 @@
 #include "launcher_plugin/fingerprint.h"
 #include "platform/console.h"
 #include "platform/files.h"
+#include "tests/support/qfp_runner.h"
 #include "tests/support/temp_tree.h"
 #include "tools/qfp_cli.h"
 
 namespace quillon::tools {
 namespace {
 
-struct Result {
-  int status;
-  std::string out;
-  std::string err;
-};
+using Result = testing::QfpResult;
 
 Result Verify(const std::vector<std::string>& arguments) {
-  QfpIo io;
   std::vector<std::string> all = {"verify"};
   all.insert(all.end(), arguments.begin(), arguments.end());
-  const int status = RunQfp(all, io);
-  return {status, io.out, io.err};
+  return testing::RunQfpTool(all);
 }
 
 // A client with protected mods (one of them in a Chinese-named subfolder) and a whitelisted
